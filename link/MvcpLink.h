@@ -1,0 +1,40 @@
+#pragma once
+// One connection to the controller: finds its port, opens it at 9600 8E1,
+// drains stale input and checks the identification; then exchanges commands,
+// reply lines and counted blocks. A link lives for one controller operation.
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class SerialPort;
+
+class MvcpException : public std::runtime_error {
+public:
+    explicit MvcpException(const std::string& text) : std::runtime_error(text) {}
+};
+
+class MvcpLink {
+public:
+    // Raises MvcpException "hardware not found" on any failure, with the
+    // port closed first. An empty identification sends no command.
+    explicit MvcpLink(const std::string& expectedIdentification);
+    ~MvcpLink();
+    MvcpLink(const MvcpLink&) = delete;
+    MvcpLink& operator=(const MvcpLink&) = delete;
+
+    void Flush();
+    std::string ReadLine();
+    void SendLine(const std::string& command);
+    void Command(const std::string& command, std::vector<std::string>& lines);
+    void EraseProgram();
+    void ReadBlock(const std::string& command, std::vector<unsigned char>& block);
+    void WriteBlock(const std::string& command, const std::vector<unsigned char>& block);
+
+private:
+    std::unique_ptr<SerialPort> port;
+};
+
+// The start-up probe: construct and destroy a link without identification,
+// every error dropped.
+void ProbeController();

@@ -1,0 +1,44 @@
+#pragma once
+// One serial port, opened exclusively by its device path, raw, with a
+// per-byte read timeout. Bytes pass unchanged in both directions.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+class SerialPortException : public std::runtime_error {
+public:
+    explicit SerialPortException(const std::string& text) : std::runtime_error(text) {}
+};
+class SerialPortCannotOpenException : public SerialPortException {
+public:
+    explicit SerialPortCannotOpenException(const std::string& text) : SerialPortException(text) {}
+};
+class SerialPortCannotSetException : public SerialPortException {
+public:
+    explicit SerialPortCannotSetException(const std::string& text) : SerialPortException(text) {}
+};
+class SerialPortTimeoutException : public SerialPortException {
+public:
+    explicit SerialPortTimeoutException(const std::string& text) : SerialPortException(text) {}
+};
+
+class SerialPort {
+public:
+    // Parity codes: 0 none, 1 odd, 2 even, 3 mark, 4 space.
+    SerialPort(const std::string& portIdentifier, std::uint32_t baudRate,
+               std::uint8_t dataBits, std::uint8_t parity);
+    ~SerialPort();
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    void SetReadTimeout(std::uint32_t milliseconds);
+    char ReadByte();
+    void WriteByte(char byte);
+
+private:
+    void Open(const std::string& portIdentifier);
+    void Configure(std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity);
+
+    int fd = -1;
+    std::uint32_t timeoutMs = 0;
+};
