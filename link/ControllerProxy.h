@@ -27,6 +27,10 @@ public:
     void SetProgramSource(ProgramSource* source);
 
 private:
+    // The installed ones, or silent stand-ins while none is installed.
+    ControllerFeedback& Feedback();
+    ProgramSource& Source();
+
     void SendRawIrLine(MvcpLink& link, const std::string& line);
     ProgramLines ListRawIrSlots(MvcpLink& link);
     void ReadAllRawIr(MvcpLink& link, ProgramLines& lines);

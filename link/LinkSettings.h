@@ -4,7 +4,10 @@
 // per-byte timeouts. Tests shorten the timeouts through LinkTimeouts; the
 // command-line tool may name the port instead of searching for it.
 #include <functional>
+#include <memory>
 #include <string>
+
+class WireChannel;
 
 extern const char* const kControllerDeviceName;      // "Mirvak VCP"
 extern const char* const kExpectedIdentification;    // "QMT471 2012.02.07"
@@ -25,3 +28,9 @@ std::string& PortOverride();
 // direction: '>' to the controller, '<' from it. Empty when nobody listens.
 using WireTrace = std::function<void(char direction, unsigned char byte)>;
 WireTrace& ActiveWireTrace();
+
+// When set, links talk through the channel this opens instead of searching
+// for and opening the controller's serial port; an empty result counts as a
+// port that cannot be opened. Only tests and fuzzers set it.
+using ChannelOpener = std::function<std::unique_ptr<WireChannel>()>;
+ChannelOpener& ActiveChannelOpener();

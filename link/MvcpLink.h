@@ -2,12 +2,13 @@
 // One connection to the controller: finds its port, opens it at 9600 8E1,
 // drains stale input and checks the identification; then exchanges commands,
 // reply lines and counted blocks. A link lives for one controller operation.
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-class SerialPort;
+class WireChannel;
 
 class MvcpException : public std::runtime_error {
 public:
@@ -31,8 +32,17 @@ public:
     void ReadBlock(const std::string& command, std::vector<unsigned char>& block);
     void WriteBlock(const std::string& command, const std::vector<unsigned char>& block);
 
+    // Longest reply line accepted; a controller that sends more without a
+    // line end fails the exchange instead of filling memory.
+    static constexpr std::size_t kMaxLineLength = 64 * 1024;
+
 private:
-    std::unique_ptr<SerialPort> port;
+    char ReadWireByte();
+    void WriteWireByte(char byte);
+    long long ReadHeaderCount(const std::string& command);
+
+    std::unique_ptr<WireChannel> port;
+    std::string lastCommand;   // the command whose reply is being read
 };
 
 // The start-up probe: construct and destroy a link without identification,

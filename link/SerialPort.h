@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "link/WireChannel.h"
+
 class SerialPortException : public std::runtime_error {
 public:
     explicit SerialPortException(const std::string& text) : std::runtime_error(text) {}
@@ -22,18 +24,18 @@ public:
     explicit SerialPortTimeoutException(const std::string& text) : SerialPortException(text) {}
 };
 
-class SerialPort {
+class SerialPort : public WireChannel {
 public:
     // Parity codes: 0 none, 1 odd, 2 even, 3 mark, 4 space.
     SerialPort(const std::string& portIdentifier, std::uint32_t baudRate,
                std::uint8_t dataBits, std::uint8_t parity);
-    ~SerialPort();
+    ~SerialPort() override;
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    void SetReadTimeout(std::uint32_t milliseconds);
-    char ReadByte();
-    void WriteByte(char byte);
+    void SetReadTimeout(std::uint32_t milliseconds) override;
+    char ReadByte() override;
+    void WriteByte(char byte) override;
 
 private:
     void Open(const std::string& portIdentifier);
