@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -147,6 +149,18 @@ void ListSystemPorts(std::vector<std::string>& ids, std::vector<std::string>& na
     }
 }
 
+// Announce files name devices to open; only a folder that belongs to this
+// user (and its parent, which could otherwise swap it) may say which.
+bool FolderIsOurs(const fs::path& folder)
+{
+    for (const fs::path& each : {folder, folder.parent_path()}) {
+        struct stat status;
+        if (lstat(each.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != getuid())
+            return false;
+    }
+    return true;
+}
+
 bool ProcessGone(const std::string& pidText)
 {
     if (pidText.empty() || pidText.find_first_not_of("0123456789") != std::string::npos)
@@ -158,6 +172,8 @@ bool ProcessGone(const std::string& pidText)
 void ListAnnouncedPorts(std::vector<std::string>& ids, std::vector<std::string>& names)
 {
     const fs::path folder = CommPortList::AnnounceDirectory();
+    if (!FolderIsOurs(folder))
+        return;
     for (const std::string& file : SortedEntries(folder)) {
         if (file.empty() || file[0] == '.')
             continue;   // a file still being written
@@ -213,25 +229,31 @@ std::string WriteAnnounceFile(const std::string& directory, const std::string& d
                               const std::string& name)
 {
     static std::atomic<unsigned> serial{0};
+    const fs::path folder(directory);
+    // Folders made here are private; existing ones are left as they are.
     std::error_code error;
-    fs::create_directories(directory, error);
-    if (error)
+    const bool parentExisted = fs::exists(folder.parent_path(), error);
+    const bool folderExisted = fs::exists(folder, error);
+    fs::create_directories(folder, error);
+    if (!parentExisted)
+        chmod(folder.parent_path().c_str(), 0700);
+    if (!folderExisted)
+        chmod(folder.c_str(), 0700);
+    if (!FolderIsOurs(folder))
         return {};
-    chmod(directory.c_str(), 0700);
 
     const std::string base = "sim-" + std::to_string(getpid()) + "-" + std::to_string(serial++);
-    const fs::path temporary = fs::path(directory) / ("." + base);
-    const fs::path target = fs::path(directory) / base;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << devicePath << '\t' << name << '\t' << getpid() << '\n';
-        if (!out.flush())
-            return {};
-    }
+    const fs::path temporary = folder / ("." + base);
+    const fs::path target = folder / base;
+    const std::string text = devicePath + "\t" + name + "\t" + std::to_string(getpid()) + "\n";
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return {};
+    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    written = close(fd) == 0 && written;
     // Readers see the whole file or none.
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
+    if (!written || rename(temporary.c_str(), target.c_str()) != 0) {
+        unlink(temporary.c_str());
         return {};
     }
     return target.string();

@@ -452,6 +452,11 @@ bool SimController::Impl::Send(const std::string& bytes)
             CloseLine();
             return false;
         }
+        pollfd closed{watch, POLLIN, 0};
+        if (poll(&closed, 1, 0) > 0 && LinkLetGo()) {
+            ResetExchange();
+            return false;
+        }
         std::size_t chunk = bytes.size() - sent;
         if (options.paced) {
             Clock::time_point now = Clock::now();
@@ -542,13 +547,15 @@ void SimController::Impl::DrainWake()
 
 void SimController::Impl::CloseLine()
 {
-    pty.Close();
+    // Gone from the port list first, then unplugged; whoever sees the
+    // hang-up also sees Connected() false.
     if (!announcePath.empty()) {
         unlink(announcePath.c_str());
         announcePath.clear();
     }
     {
         std::lock_guard<std::mutex> lock(mutex);
+        pty.Close();
         connected = false;
         disconnectRequested = false;
     }

@@ -9,7 +9,7 @@
 //
 //   "*"             identification line, "ok"
 //   "@"             erases every stored line and raw code (waits
-//                   Options::eraseDelayMs first), "ok"
+//                   Options::eraseDelayMs first), "erased", "ok"
 //   "B" "M" "N" "S" "V" "A" "R"
 //                   every stored line of that kind in order, "ok"
 //   a record line of kind B M N S V A (e.g. "N12 20DF10EF R 1")
@@ -30,10 +30,14 @@
 //                   word is the target, or "C" + a stored raw code number),
 //                   "?" otherwise
 //   "A" + n + " L"  learns: stores "A<n> " + learned alias code (replacing
-//                   a line with the same first word), "ok"
+//                   a line with the same first word), "learned", "ok"
 //   "N" + n + " L"  learns: stores "N<n> " + learned NEC fields, likewise
-//   "C" + n         learns: the learned raw code becomes the code of n, "ok"
+//   "C" + n         learns: the learned raw code becomes the code of n,
+//                   "learned", "ok"
 //   anything else   "?"
+//
+// When the link closes the port, an unfinished block or reply is abandoned,
+// so the next link starts afresh (after draining what is still queued).
 //
 // Every byte in both directions is recorded. Faults can be injected to make
 // the controller misbehave in the ways the link must survive.
@@ -82,12 +86,15 @@ public:
     enum class Fault {
         None,
         Silence,               // reads everything, answers nothing
-        RefuseAll,             // answers the echo line and "?"
+        RefuseAll,             // answers the echo line and "?" (with the
+                               //   prefix "X": a controller refusing "X")
         WrongIdentification,   // "*" gives "QMT471 1999.01.01"
         NoIdentificationLine,  // "*" gives only "ok"
         Garbage,               // the reply is 300 bytes of noise, no "ok"
         OverlongLine,          // one data line of 100000 bytes, LF, "ok"
-        EndlessLine,           // bytes without LF until nobody reads them
+        EndlessLine,           // 256 KiB without LF: more than the link
+                               //   takes for one line; dropped when the
+                               //   link closes the port
         DropBytes,             // "D": block bytes after the first
                                //   afterBytes are swallowed, not acknowledged
         BadAck,                // "D": byte number afterBytes (from 0) is
@@ -95,8 +102,9 @@ public:
         BadBlockEnd,           // "D"/"U": the last line is "fail", not "ok"
         HeaderWithoutCount,    // "D"/"U": header line "BLOCK" alone
         CountLargerThanBlock,  // "D": header asks for BlockSize() + 88 bytes
-        DisconnectMidExchange, // after afterBytes bytes of the reply, the
-                               //   pseudo-terminal is closed (an unplug)
+        DisconnectMidExchange, // after afterBytes bytes of the reply (echo
+                               //   line included) the pseudo-terminal is
+                               //   closed, as by Disconnect()
     };
 
     SimController();

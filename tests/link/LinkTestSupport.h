@@ -69,6 +69,7 @@ protected:
         ActiveLinkTimeouts() = savedTimeouts;
         PortOverride() = savedOverride;
         ActiveWireTrace() = nullptr;
+        ActiveChannelOpener() = nullptr;
         CommPortList::SetDiscoveryRootsForTesting("", "");
     }
 

@@ -119,6 +119,28 @@ TEST_F(PortDiscoveryTest, AnnouncedPortsFollowTheSystemPortsAndStaleOnesAreSkipp
     EXPECT_EQ(names, (Names{"ttyS0", "Mirvak VCP (simulated)", "Named by hand"}));
 }
 
+// Announce files name devices to open; a folder someone else controls is
+// not believed.
+TEST_F(PortDiscoveryTest, AnnounceFolderOfAnotherUserIsIgnored)
+{
+    const std::string present = (folder.path / "present-device").string();
+    WriteFile(present, "");
+    const fs::path elsewhere = folder.path / "elsewhere";
+    WriteFile(elsewhere / "sim-1-1", present + "\tMirvak VCP\n");
+    fs::create_directory_symlink(elsewhere, Announce());
+    List();
+    EXPECT_TRUE(ids.empty()) << "followed a link";
+
+    fs::remove(Announce());
+    fs::rename(elsewhere, Announce());
+    List();
+    EXPECT_EQ(ids, Names{present});
+    if (chown(Announce().c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "cannot give the folder away without root";
+    List();
+    EXPECT_TRUE(ids.empty()) << "believed another user's folder";
+}
+
 TEST_F(PortDiscoveryTest, SimulatorAnnouncesItselfWhileConnected)
 {
     StartAnnouncedSim();
