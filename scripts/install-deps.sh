@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs. Idempotent; run as root.
 set -euo pipefail
 PACKAGES=(
-  cmake g++ make ninja-build pkg-config
+  cmake g++ make ninja-build pkg-config dpkg-dev
   libwxgtk3.2-dev
   libgtest-dev googletest
   xvfb xauth x11-utils imagemagick
