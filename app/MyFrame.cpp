@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/scrolwin.h>
 #include <wx/sizer.h>
@@ -125,6 +126,12 @@ void MyFrame::BuildColumn() {
     // stands beside the column and needs its own height as well.
     wxSize fitting = sizer->ComputeFittingClientSize(this);
     if (wxToolBar* toolBar = GetToolBar()) fitting.y = std::max(fitting.y, toolBar->GetBestSize().y);
+    // The whole frame, menu and status bars included, stays on the display:
+    // a frame taller than the screen would hide its status bar and could not
+    // be made smaller (the fitted size is also its minimum).
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect work = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
+    fitting.DecTo(work.GetSize() - (GetSize() - GetClientSize()));
     SetMinClientSize(fitting);
     SetClientSize(fitting);
 }

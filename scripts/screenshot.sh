@@ -15,5 +15,5 @@ xvfb-run -a -s '-screen 0 1600x1200x24' bash -c '
   import -window root "$2"
   kill $pid 2>/dev/null || true
   wait $pid 2>/dev/null || true
-' "$here/build/zentrola" "$prog" "$out"
+' "${ZENTROLA_BIN:-$here/build/zentrola}" "$prog" "$out"
 echo "$out"

@@ -1,6 +1,9 @@
 #include "tables/Lista.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -30,6 +33,21 @@ void Lista::OnButtonCell(int, int) { ShowMessage("boton"); }
 void Lista::TestRow(int) { ShowMessage("Testear linea"); }
 
 const char* Lista::GetLegend() const { return nullptr; }
+
+namespace {
+
+// The legend box is 192 x 88, or larger when the platform's font needs more
+// room: a legend cut off at its last lines would hide step letters.
+wxSize LegendBoxSize(wxTextCtrl& box) {
+    wxClientDC dc(&box);
+    dc.SetFont(box.GetFont());
+    wxCoord width = 0, height = 0;
+    dc.GetMultiLineTextExtent(box.GetValue(), &width, &height);
+    const int kFrameAndMargins = 24;
+    return wxSize(std::max(192, width + kFrameAndMargins), std::max(88, height + kFrameAndMargins));
+}
+
+}  // namespace
 
 void Lista::BuildLayout() {
     auto* mainSizer = new wxBoxSizer(wxHORIZONTAL);
@@ -70,9 +88,10 @@ void Lista::BuildLayout() {
         auto* legendSizer = new wxBoxSizer(wxVERTICAL);
         legendSizer->Add(new wxStaticText(this, wxID_STATIC, wxASCII_STR(" ")), 0, wxLEFT | wxRIGHT, 20);
         legendSizer->Add(5, 5);
-        legendSizer->Add(new wxTextCtrl(this, wxID_ANY, ToWx(legend), wxDefaultPosition, wxSize(192, 88),
-                                        wxTE_MULTILINE | wxTE_READONLY | wxTE_NO_VSCROLL),
-                         0, 0, 0);
+        auto* legendBox = new wxTextCtrl(this, wxID_ANY, ToWx(legend), wxDefaultPosition, wxSize(192, 88),
+                                         wxTE_MULTILINE | wxTE_READONLY | wxTE_NO_VSCROLL);
+        legendBox->SetMinSize(LegendBoxSize(*legendBox));
+        legendSizer->Add(legendBox, 0, 0, 0);
         mainSizer->Add(legendSizer, 0, 0, 0);
     }
     SetSizer(mainSizer);

@@ -7,6 +7,7 @@
 
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/dcclient.h>
 #include <wx/textctrl.h>
 
 #include "program/WxText.h"
@@ -101,6 +102,15 @@ TEST_F(TableEditorsTest, TheRegistryHoldsTheEightTablesWiredInOrder) {
         ASSERT_EQ(legend != nullptr, expected.legend != nullptr);
         if (legend) {
             EXPECT_EQ(FromWx(legend->GetValue()), expected.legend);
+            // Every line of the legend shows: the box is at least 192 x 88
+            // and never smaller than its text.
+            wxClientDC dc(legend);
+            dc.SetFont(legend->GetFont());
+            wxCoord textWidth = 0, textHeight = 0;
+            dc.GetMultiLineTextExtent(legend->GetValue(), &textWidth, &textHeight);
+            const wxSize box = legend->GetSize();
+            EXPECT_GE(box.x, std::max(192, textWidth));
+            EXPECT_GE(box.y, std::max(88, textHeight));
         }
         EXPECT_FALSE(table->IsModified());
     }
