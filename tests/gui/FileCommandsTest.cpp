@@ -117,6 +117,23 @@ TEST_F(FileCommandsTest, ASyntaxErrorWritesNothingAndAsksNothing) {
     }
 }
 
+// A character the program file cannot hold (Windows-1252) in a cell that has
+// no rule of its own is never changed silently: Save stops with a message
+// naming the table and row, puts the cursor on the cell and writes nothing.
+TEST_F(FileCommandsTest, ACharacterTheFileCannotHoldStopsTheSave) {
+    const wxString path = WriteFile("casa.zolp", {"B1 0 1"});
+    const std::string before = Bytes(path);
+    LoadAllFromProgram({"S1 PWR ON", "S2 PWR OFF"});
+    wxGrid* grid = Get<ListaComandosSerial>().GetGrid();
+    grid->SetCellValue(1, 2, wxString::FromUTF8("PWR \xCE\xA9"));   // Greek capital omega
+    frame->SetCurrentFileName(path);
+    wxTEST_DIALOG(Command(wxID_SAVE),
+                  ExpectMessage("Error de sintaxis:\ncaracter no representable en LISTA DE COMANDOS SERIAL, fila 2"));
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(grid->GetGridCursorRow(), 1);
+    EXPECT_EQ(grid->GetGridCursorCol(), 2);
+}
+
 TEST_F(FileCommandsTest, AFileThatCannotBeWrittenIsReported) {
     LoadAllFromProgram({"S1 PWR ON"});
     const wxString path = PathOf("no-such-folder/casa.zolp");
