@@ -7,8 +7,8 @@
 // - every loaded row has one text per column plus the kind's hidden fields;
 // - collecting without labels is collecting with labels minus the "X" lines;
 // - one load normalises: when the loaded document passes validation (the
-//   only documents Save writes), loading the written file again collects
-//   exactly the same lines, in the same order, byte for byte:
+//   only documents Save writes), loading the written file again reports no
+//   line and collects exactly the same lines, in order, byte for byte:
 //   collect(load(write(collect(load(x))))) == collect(load(x)).
 //   Left out: a raw IR row with an empty number (from a bare "C" line) is
 //   written as "C", a space and its code, which reads back as a row whose

@@ -12,3 +12,5 @@ run_suite() {
 }
 run_suite build
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_suite build-asan -DZENTROLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+# Each fuzzer once over its corpus, then a few seconds of fuzzing.
+bash scripts/fuzz.sh --ci

@@ -50,6 +50,14 @@ std::string ValueOf(const std::string& line, const std::vector<std::string>& pie
     return start < line.size() ? line.substr(start) : std::string();
 }
 
+// The first row with the name, or none.
+Row* RowNamed(Rows& rows, const std::string& name) {
+    for (Row& row : rows) {
+        if (row[0] == name) return &row;
+    }
+    return nullptr;
+}
+
 class RemoteParamKind : public RecordKind {
 public:
     char Letter() const override { return 'R'; }
@@ -77,17 +85,14 @@ public:
             if (!IsLineOfKind(Letter(), line)) continue;
             const std::string text = line.size() > 2 ? line.substr(2) : std::string();
             const std::vector<std::string> pieces = SplitAtSpaces(text);
-            if (pieces.size() < 2) {
+            Row* const row = pieces.empty() ? nullptr : RowNamed(rows, pieces[0]);
+            // A parameter saved with an empty value is "R" and its name alone,
+            // and reads back as that empty value.
+            if (pieces.empty() || (pieces.size() < 2 && !row)) {
                 messages.push_back(BadLineMessage(line));
                 continue;
             }
-            const std::string value = Trim(ValueOf(line, pieces));
-            for (Row& row : rows) {
-                if (row[0] == pieces[0]) {
-                    row[1] = value;
-                    break;
-                }
-            }
+            if (row) (*row)[1] = pieces.size() < 2 ? std::string() : Trim(ValueOf(line, pieces));
         }
     }
 

@@ -81,9 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"ValidProgram", SavedText(EveryKindProgram()), "", 0},
         CheckCase{"EmptyFile", "", "", 0},
-        CheckCase{"BadLinesComeInRegistryOrder", "A12\nR PIN\nB4 0\nM2\n",
+        CheckCase{"BadLinesComeInRegistryOrder", "A12\nR\nB4 0\nM2\n",
                   "Error de sintaxis:\nB4 0\nError de sintaxis: M2\nError de sintaxis: A12\n"
-                  "Error de sintaxis: R PIN\n",
+                  "Error de sintaxis: R\n",
                   1},
         CheckCase{"BadCellNamesTableRowAndColumn", "M2 N12\nM3 C3,X1\n",
                   "Error de sintaxis:\ncomando no v\u00e1lido\nLISTA DE MACROS: fila 2, columna Comandos\n", 1},

@@ -104,9 +104,9 @@ TEST(ProgramDocument, ProgramFromTheControllerGetsDefaultLabels) {
 TEST(ProgramDocument, LoadMessagesComeInRegistryOrder) {
     ProgramDocument document;
     Messages messages;
-    document.LoadAll({"R PIN", "A12", "V1 9600 8", "M2", "B4 0"}, messages);
+    document.LoadAll({"R", "A12", "V1 9600 8", "M2", "B4 0"}, messages);
     const Messages expected{"Error de sintaxis:\nB4 0", "Error de sintaxis: M2", "Error de sintaxis: V1 9600 8",
-                            "Error de sintaxis: A12", "Error de sintaxis: R PIN"};
+                            "Error de sintaxis: A12", "Error de sintaxis: R"};
     EXPECT_EQ(messages, expected);
 }
 

@@ -35,8 +35,10 @@ TEST(RemoteParamRecords, LoadsValuesIntoTheNamedRows) {
         {"WPA2 trimmed at both ends", {"R WPA2  clave con espacios \t"}, WPA2, "clave con espacios", {}},
         {"SSID after two spaces", {"R  SSID mi red"}, SSID, "mi red", {}},
         {"later line wins", {"R PIN 1", "R PIN 2"}, PIN, "2", {}},
-        {"value missing", {"R PIN"}, PIN, "0", {"Error de sintaxis: R PIN"}},
-        {"empty SSID saved line", {"R SSID"}, SSID, "-", {"Error de sintaxis: R SSID"}},
+        {"empty value saved line", {"R PIN"}, PIN, "", {}},
+        {"empty SSID saved line", {"R SSID"}, SSID, "", {}},
+        {"white space only value", {"R MASK \t\t 10"}, MASK, "", {}},
+        {"unknown name without value", {"R FOO"}, PIN, "0", {"Error de sintaxis: R FOO"}},
         {"letter alone", {"R"}, PIN, "0", {"Error de sintaxis: R"}},
         {"name in lower case", {"R ssid otra"}, SSID, "-", {}},
         {"unknown name", {"R FOO 1"}, HABILITADO, "N", {}},
@@ -78,8 +80,8 @@ TEST(RemoteParamRecords, SaveRemovesTrailingWhiteSpaceOnly) {
     RemoteParamRecords().Load(lines, loaded, messages);
     EXPECT_EQ(loaded[SSID][1], "Mi red  casa");
     EXPECT_EQ(loaded[INSTALACION][1], "casa");
-    EXPECT_EQ(loaded[WPA2][1], "-");
-    EXPECT_EQ(messages, (Messages{"Error de sintaxis: R WPA2"}));
+    EXPECT_EQ(loaded[WPA2][1], "");
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(RemoteParamRecords, ChecksValuesByRowPosition) {
