@@ -46,7 +46,7 @@ void SaveProgram(MyFrame& frame, bool alwaysAsk) {
         if (!path) return;
         frame.SetCurrentFileName(*path);
     }
-    if (WriteProgramFile(FileSystemName(frame.GetCurrentFileName()), CollectProgramLines(false)))
+    if (WriteProgramText(FileSystemName(frame.GetCurrentFileName()), CollectProgramText()))
         SetAllModified(false);
     else
         ShowMessage(kFileWriteError);

@@ -12,6 +12,10 @@ constexpr std::uint32_t kBaudRate = 9600;
 constexpr std::uint8_t kDataBits = 8;
 constexpr std::uint8_t kEvenParity = 2;
 constexpr std::size_t kAckGroup = 32;
+// Longest block taken from the controller. Its blocks hold one raw IR code
+// (512 bytes); a count far beyond that is a broken header, and believing it
+// would keep the link reading for as long as bytes keep coming.
+constexpr long long kMaxReadBlock = 64 * 1024;
 
 const char* const kHardwareNotFound = "hardware not found";
 
@@ -80,9 +84,18 @@ char MvcpLink::ReadWireByte()
 
 void MvcpLink::WriteWireByte(char byte)
 {
-    if (ActiveWireTrace())
-        ActiveWireTrace()('>', static_cast<unsigned char>(byte));
-    port->WriteByte(byte);
+    WriteWireBytes(&byte, 1);
+}
+
+// One system call for a whole command line or group of block bytes; the
+// bytes on the wire are the same as one by one.
+void MvcpLink::WriteWireBytes(const char* bytes, std::size_t count)
+{
+    if (ActiveWireTrace()) {
+        for (std::size_t i = 0; i < count; ++i)
+            ActiveWireTrace()('>', static_cast<unsigned char>(bytes[i]));
+    }
+    port->WriteBytes(bytes, count);
 }
 
 void MvcpLink::Flush()
@@ -122,9 +135,8 @@ void MvcpLink::SendLine(const std::string& command)
     if (!port)
         throw MvcpException(kHardwareNotFound);
     lastCommand = command;
-    for (char byte : command)
-        WriteWireByte(byte);
-    WriteWireByte('\r');
+    const std::string line = command + '\r';
+    WriteWireBytes(line.data(), line.size());
     ReadLine();
 }
 
@@ -167,6 +179,8 @@ void MvcpLink::ReadBlock(const std::string& command, std::vector<unsigned char>&
     block.clear();
     SendLine(command);
     long long count = ReadHeaderCount(command);
+    if (count < 0 || count > kMaxReadBlock)
+        throw MvcpException("error: " + command);
     for (long long i = 0; i < count; ++i)
         block.push_back(static_cast<unsigned char>(ReadWireByte()));
     for (int i = 0; i < 3; ++i)
@@ -190,8 +204,7 @@ void MvcpLink::WriteBlock(const std::string& command, const std::vector<unsigned
     std::size_t sent = 0;
     bool acknowledged = true;
     while (acknowledged && sent < grouped) {
-        for (std::size_t i = 0; i < kAckGroup; ++i)
-            WriteWireByte(static_cast<char>(block[sent + i]));
+        WriteWireBytes(reinterpret_cast<const char*>(block.data() + sent), kAckGroup);
         sent += kAckGroup;
         for (std::size_t i = 0; i < kAckGroup && acknowledged; ++i)
             acknowledged = IsAck(ReadWireByte());

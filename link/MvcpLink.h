@@ -39,6 +39,7 @@ public:
 private:
     char ReadWireByte();
     void WriteWireByte(char byte);
+    void WriteWireBytes(const char* bytes, std::size_t count);
     long long ReadHeaderCount(const std::string& command);
 
     std::unique_ptr<WireChannel> port;

@@ -61,10 +61,10 @@ bool ParityFor(std::uint8_t parity, tcflag_t& flags)
     }
 }
 
+// Rounded up, so that a wait is never shorter than asked for.
 int RemainingMs(std::chrono::steady_clock::time_point deadline)
 {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now()).count();
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -150,6 +150,8 @@ void SerialPort::SetReadTimeout(std::uint32_t milliseconds)
 
 char SerialPort::ReadByte()
 {
+    if (receivedNext < receivedEnd)
+        return static_cast<char>(received[receivedNext++]);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         pollfd waiting{fd, POLLIN, 0};
@@ -164,10 +166,12 @@ char SerialPort::ReadByte()
         if (!(waiting.revents & POLLIN))
             throw SerialPortTimeoutException("read port error");   // hung up, error
 
-        unsigned char byte;
-        ssize_t count = read(fd, &byte, 1);
-        if (count == 1)
-            return static_cast<char>(byte);
+        ssize_t count = read(fd, received, sizeof received);
+        if (count > 0) {
+            receivedNext = 1;
+            receivedEnd = static_cast<std::size_t>(count);
+            return static_cast<char>(received[0]);
+        }
         if (count < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         throw SerialPortTimeoutException("read port error");        // 0: the other end closed
@@ -176,14 +180,22 @@ char SerialPort::ReadByte()
 
 void SerialPort::WriteByte(char byte)
 {
+    WriteBytes(&byte, 1);
+}
+
+void SerialPort::WriteBytes(const char* bytes, std::size_t count)
+{
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWriteWaitMs);
-    for (;;) {
-        ssize_t count = write(fd, &byte, 1);
-        if (count == 1)
-            return;
-        if (count < 0 && errno == EINTR)
+    std::size_t written = 0;
+    while (written < count) {
+        ssize_t done = write(fd, bytes + written, count - written);
+        if (done > 0) {
+            written += static_cast<std::size_t>(done);
             continue;
-        if (count < 0 && errno == EAGAIN) {
+        }
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0 && errno == EAGAIN) {
             pollfd room{fd, POLLOUT, 0};
             if (poll(&room, 1, RemainingMs(deadline)) > 0 && (room.revents & POLLOUT))
                 continue;

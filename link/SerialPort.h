@@ -34,8 +34,11 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
 
     void SetReadTimeout(std::uint32_t milliseconds) override;
+    // Returns a byte already taken from the system if there is one; else
+    // waits for the next with the read timeout.
     char ReadByte() override;
     void WriteByte(char byte) override;
+    void WriteBytes(const char* bytes, std::size_t count) override;
 
 private:
     void Open(const std::string& portIdentifier);
@@ -43,4 +46,9 @@ private:
 
     int fd = -1;
     std::uint32_t timeoutMs = 0;
+    // What one read took from the system beyond the byte it was asked for:
+    // one system call per arrival instead of one per byte.
+    unsigned char received[256];
+    std::size_t receivedNext = 0;
+    std::size_t receivedEnd = 0;
 };

@@ -4,6 +4,7 @@
 // target by Commit(). Until then the target is untouched; a file that was
 // never committed is removed when the object dies.
 #include <string>
+#include <string_view>
 
 class AtomicFile {
 public:
@@ -15,7 +16,7 @@ public:
     // False when the temporary file could not be created.
     bool IsOpen() const { return fd_ >= 0; }
 
-    bool Write(const std::string& bytes);
+    bool Write(std::string_view bytes);
 
     // Flushes, closes and renames over the target, then flushes the folder.
     // An existing target keeps its mode; a new file gets 0666 less the umask.

@@ -46,12 +46,19 @@ ProgramLines SplitProgramText(const std::string& text) {
     return lines;
 }
 
-std::string JoinProgramText(const ProgramLines& lines) {
-    std::string text;
+void AppendProgramLinesText(const ProgramLines& lines, std::string& text) {
+    std::string::size_type size = text.size();
+    for (const std::string& line : lines) size += line.size() + 1;
+    text.reserve(size);
     for (const std::string& line : lines) {
         text += line;
         text += '\r';
     }
+}
+
+std::string JoinProgramText(const ProgramLines& lines) {
+    std::string text;
+    AppendProgramLinesText(lines, text);
     text += '\r';  // the empty line after the program
     return text;
 }
@@ -67,4 +74,12 @@ bool ReadProgramFile(const std::string& fileName, ProgramLines& lines) {
 bool WriteProgramFile(const std::string& fileName, const ProgramLines& lines) {
     AtomicFile file(fileName);
     return file.IsOpen() && file.Write(JoinProgramText(lines)) && file.Commit();
+}
+
+bool WriteProgramText(const std::string& fileName, const std::vector<std::string_view>& parts) {
+    AtomicFile file(fileName);
+    if (!file.IsOpen()) return false;
+    for (std::string_view part : parts)
+        if (!file.Write(part)) return false;
+    return file.Commit();
 }

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <deque>
+#include <optional>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
@@ -20,7 +22,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // 11 bits per byte (start, 8 data, parity, stop) at 9600 baud.
-constexpr auto kByteTime = std::chrono::microseconds(1146);
+constexpr auto kByteTime = std::chrono::nanoseconds(1000000000LL * 11 / 9600);
 // A reader that takes nothing for this long has gone; the rest is dropped.
 constexpr auto kStallLimit = std::chrono::seconds(10);
 constexpr std::size_t kOverlongLine = 100000;
@@ -79,12 +81,20 @@ struct SimController::Impl {
         FaultSpec fault;
     };
 
+    // A byte from the link and the moment its last bit arrives on the line.
+    struct Incoming {
+        unsigned char byte;
+        Clock::time_point arrival;
+    };
+
     explicit Impl(Options opts);
     ~Impl();
 
     void Run();
     void ServeRequests();
     void ReadInput();
+    void TakeDueInput();
+    bool WatchSignalled();
     void HandleByte(unsigned char byte);
     void HandleCommand(const std::string& command);
     std::string Answer(const std::string& command, const FaultSpec& fault);
@@ -96,6 +106,7 @@ struct SimController::Impl {
     bool LinkLetGo();
     void ResetExchange();
     void Pause(std::chrono::milliseconds duration);
+    bool PauseUntil(Clock::time_point until);
     void DrainWake();
     void CloseLine();
     FaultSpec FaultFor(const std::string& command) const;
@@ -128,7 +139,14 @@ struct SimController::Impl {
     // Used by the thread only.
     std::string pendingCommand;
     BlockIn block;
-    Clock::time_point nextByteTime = Clock::now();
+    // Paced: when each direction of the line is free for its next byte, and
+    // the bytes from the link that are still on their way.
+    Clock::time_point outputFree = Clock::now();
+    Clock::time_point inputFree = Clock::now();
+    std::deque<Incoming> incoming;
+    // Paced: the moment the byte being handled arrived. The controller
+    // answers from then on, however late this thread woke up to it.
+    std::optional<Clock::time_point> reactionTime;
 };
 
 SimController::Impl::Impl(Options opts)
@@ -169,6 +187,12 @@ void SimController::Impl::Run()
 {
     while (!stopping) {
         ServeRequests();
+        if (WatchSignalled() && LinkLetGo())
+            ResetExchange();
+        if (!incoming.empty()) {
+            TakeDueInput();
+            continue;
+        }
         pollfd fds[3] = {{wake[0], POLLIN, 0}, {watch, POLLIN, 0}, {pty.Master(), POLLIN, 0}};
         const nfds_t count = pty.IsOpen() ? 3 : 2;
         if (poll(fds, count, -1) < 0)
@@ -216,8 +240,36 @@ void SimController::Impl::ReadInput()
         std::lock_guard<std::mutex> lock(mutex);
         bytesIn.insert(bytesIn.end(), buffer, buffer + count);
     }
+    if (options.paced) {
+        // Each byte takes one byte time on the line, after the one before it.
+        const Clock::time_point now = Clock::now();
+        for (ssize_t i = 0; i < count; ++i) {
+            inputFree = std::max(inputFree, now) + kByteTime;
+            incoming.push_back({buffer[i], inputFree});
+        }
+        return;
+    }
     for (ssize_t i = 0; i < count && pty.IsOpen() && !stopping; ++i)
         HandleByte(buffer[i]);
+}
+
+// Paced: handles the next byte from the link once it has crossed the line.
+void SimController::Impl::TakeDueInput()
+{
+    const Incoming next = incoming.front();
+    if (!PauseUntil(next.arrival))
+        return;   // stopping, or the link let go: the caller looks first
+    incoming.pop_front();
+    reactionTime = next.arrival;
+    if (pty.IsOpen())
+        HandleByte(next.byte);
+    reactionTime.reset();
+}
+
+bool SimController::Impl::WatchSignalled()
+{
+    pollfd closed{watch, POLLIN, 0};
+    return watch >= 0 && poll(&closed, 1, 0) > 0 && (closed.revents & POLLIN);
 }
 
 void SimController::Impl::HandleByte(unsigned char byte)
@@ -307,6 +359,8 @@ std::string SimController::Impl::Answer(const std::string& command, const FaultS
             memory.Erase();
         }
         Pause(std::chrono::milliseconds(options.eraseDelayMs));
+        if (reactionTime)
+            reactionTime = Clock::now();
         return "erased\r\nok\r\n";
     }
     if (command.size() == 1 && IsListKind(kind)) {
@@ -440,6 +494,9 @@ bool SimController::Impl::Send(const std::string& bytes)
 {
     std::size_t sent = 0;
     Clock::time_point progress = Clock::now();
+    // Paced: the line is free from now (or from when the byte being answered
+    // arrived), or from the end of the byte before.
+    outputFree = std::max(outputFree, reactionTime ? *reactionTime : progress);
     while (sent < bytes.size()) {
         if (stopping || !pty.IsOpen())
             return false;
@@ -459,10 +516,14 @@ bool SimController::Impl::Send(const std::string& bytes)
         }
         std::size_t chunk = bytes.size() - sent;
         if (options.paced) {
-            Clock::time_point now = Clock::now();
-            if (nextByteTime > now)
-                Pause(std::chrono::duration_cast<std::chrono::milliseconds>(nextByteTime - now) +
-                      std::chrono::milliseconds(1));
+            // The byte reaches the link when its last bit has crossed the
+            // line: one byte time after the line became free for it. Within
+            // a reply the bytes follow each other by the clock of the line,
+            // not by when this thread happened to wake.
+            const Clock::time_point delivery = outputFree + kByteTime;
+            if (!PauseUntil(delivery))
+                continue;   // stopping, or the link let go: looked at above
+            outputFree = delivery;
             chunk = 1;
         }
         ssize_t count;
@@ -479,8 +540,6 @@ bool SimController::Impl::Send(const std::string& bytes)
         if (count > 0) {
             sent += static_cast<std::size_t>(count);
             progress = Clock::now();
-            if (options.paced)
-                nextByteTime = std::max(nextByteTime, progress) + kByteTime * count;
             continue;
         }
         if (count < 0 && error == EINTR)
@@ -523,6 +582,7 @@ void SimController::Impl::ResetExchange()
 {
     block = BlockIn();
     pendingCommand.clear();
+    incoming.clear();
 }
 
 void SimController::Impl::Pause(std::chrono::milliseconds duration)
@@ -535,6 +595,36 @@ void SimController::Impl::Pause(std::chrono::milliseconds duration)
         pollfd stop{wake[0], POLLIN, 0};
         if (poll(&stop, 1, static_cast<int>(left)) > 0)
             DrainWake();
+    }
+}
+
+// Paced waiting, to the microsecond. Bytes the link sends meanwhile are taken
+// off the terminal at once, so that their time on the line is counted from
+// when they were sent. True when the moment came; false when stopping or
+// when the link has let go of the port (left for the caller to see).
+bool SimController::Impl::PauseUntil(Clock::time_point until)
+{
+    for (;;) {
+        if (stopping)
+            return false;
+        const auto left = until - Clock::now();
+        if (left <= Clock::duration::zero())
+            return true;
+        const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{static_cast<time_t>(nanoseconds / 1000000000),
+                               static_cast<long>(nanoseconds % 1000000000)};
+        pollfd fds[3] = {{wake[0], POLLIN, 0}, {watch, POLLIN, 0}, {pty.Master(), POLLIN, 0}};
+        const nfds_t count = pty.IsOpen() ? 3 : 2;
+        if (ppoll(fds, count, &timeout, nullptr) <= 0)
+            continue;
+        if (fds[0].revents)
+            DrainWake();
+        if (fds[1].revents & POLLIN)
+            return false;
+        if (count == 3 && (fds[2].revents & POLLIN))
+            ReadInput();
+        else if (count == 3 && fds[2].revents)
+            Pause(std::chrono::milliseconds(1));   // no reader at all; do not spin
     }
 }
 

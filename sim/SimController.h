@@ -66,7 +66,10 @@
 class SimController {
 public:
     struct Options {
-        // Sends at the line rate of 9600 8E1 (about 1.15 ms per byte).
+        // Both directions at the line rate of 9600 8E1 (11 bits, about
+        // 1.15 ms per byte): a reply byte reaches the link one byte time
+        // after the one before it, and a byte from the link is taken one
+        // byte time after it was sent (or after the byte before it).
         bool paced = false;
         // How long "@" takes before its "ok".
         unsigned eraseDelayMs = 0;

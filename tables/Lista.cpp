@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "app/MessageDialog.h"
+#include "program/ProgramFile.h"
 #include "program/WxText.h"
 #include "tables/ListaGridTable.h"
 #include "tables/TestButtonRenderer.h"
@@ -19,6 +20,12 @@ Lista::Lista(wxWindow* parent)
       parentWindow(parent) {}
 
 void Lista::MergeFromProgram(const ProgramLines&) {}
+
+const std::string& Lista::ProgramText() {
+    programText.clear();
+    AppendProgramLinesText(SaveToProgram(), programText);
+    return programText;
+}
 
 wxString Lista::GetTitle() const { return wxString(); }
 
@@ -65,7 +72,7 @@ void Lista::BuildLayout() {
     for (size_t i = 0; i < columns.size(); ++i) grid->SetColLabelValue(static_cast<int>(i), columns[i].header);
     if (testColumn) grid->SetColLabelValue(columnCount - 1, wxASCII_STR("Probar"));
     grid->SetRowLabelSize(32);
-    grid->AutoSize();
+    fitter.Fit(*grid, *table);
 
     columnSizer->Add(new wxStaticText(this, wxID_STATIC, GetTitle()), 0, wxLEFT | wxRIGHT, 20);
     columnSizer->Add(5, 5);
@@ -154,9 +161,20 @@ void Lista::ClearRows() {
 }
 
 void Lista::Relayout() {
-    grid->AutoSize();
+    fitter.Fit(*grid, *table);
     table->MarkFitted();
     resizedByUser = false;
+    LayoutAround();
+}
+
+void Lista::Refit() {
+    const bool resized = fitter.Fit(*grid, *table);
+    table->MarkFitted();
+    resizedByUser = false;
+    if (resized) LayoutAround();
+}
+
+void Lista::LayoutAround() {
     Layout();
     if (parentWindow && parentWindow->GetSizer()) {
         parentWindow->GetSizer()->Layout();
@@ -205,8 +223,9 @@ void Lista::OnCellLeftClick(wxGridEvent& event) {
 }
 
 void Lista::OnSelectCell(wxGridEvent& event) {
-    // Fitting costs time per row; a move of the cursor alone changes no size.
-    if (table->ChangedSinceFit() || resizedByUser) Relayout();
+    // A move of the cursor alone changes no size; after a change only the
+    // rows that changed are measured again.
+    if (table->ChangedSinceFit() || resizedByUser) Refit();
     event.Skip();
 }
 
@@ -218,7 +237,7 @@ void Lista::OnCellChanged(wxGridEvent& event) {
         fitPending = true;
         CallAfter([this] {
             fitPending = false;
-            if (table->ChangedSinceFit()) Relayout();
+            if (table->ChangedSinceFit()) Refit();
         });
     }
     event.Skip();

@@ -7,12 +7,14 @@
 //
 // Construction: the subclass constructor calls BuildLayout(), sets the grid's
 // default cell background colour and its fixed rows, then calls Relayout().
+#include <string>
 #include <vector>
 
 #include <wx/grid.h>
 #include <wx/panel.h>
 
 #include "program/ProgramLines.h"
+#include "tables/GridFitter.h"
 #include "tables/syntax/RecordKind.h"
 
 class ListaGridTable;
@@ -34,6 +36,9 @@ public:
     virtual void LoadFromProgram(const ProgramLines& lines) = 0;
     virtual void MergeFromProgram(const ProgramLines& lines);
     virtual ProgramLines SaveToProgram() = 0;
+    // The table's lines with labels as a program file holds them, each
+    // followed by one CR. Valid until the table next changes.
+    virtual const std::string& ProgramText();
     // Throws SintaxErrorException at the first bad cell, with the cursor on
     // it; true otherwise. (It takes the place of wxWindow::Validate, which
     // nothing else calls on a table.)
@@ -59,6 +64,7 @@ protected:
     // One text per declared column; texts for Button columns are ignored.
     void AddRowWithValues(std::vector<wxString> values);
     void MakeButtonCell(int row, int col);
+    const ListaGridTable& GridTable() const { return *table; }
 
     wxWindow* parentWindow;
     wxGrid* grid = nullptr;
@@ -72,8 +78,14 @@ private:
     void OnCellChanged(wxGridEvent& event);
     void OnRowOrColumnSized(wxGridSizeEvent& event);
     bool LastRowIsBlank() const;
+    // Fits what changed; the windows around are laid out again only when a
+    // size changed.
+    void Refit();
+    void LayoutAround();
 
     ListaGridTable* table = nullptr;   // owned by the grid
+    GridFitter fitter;
+    std::string programText;
     bool resizedByUser = false;
     bool fitPending = false;
 };

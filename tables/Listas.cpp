@@ -81,3 +81,13 @@ ProgramLines CollectProgramLines(bool excludeLabels) {
     }
     return lines;
 }
+
+std::vector<std::string_view> CollectProgramText() {
+    std::vector<std::string_view> parts;
+    for (Lista* table : Listas) {
+        table->GetGrid()->SaveEditControlValue();
+        parts.push_back(table->ProgramText());
+    }
+    parts.push_back("\r");  // the empty line after the program
+    return parts;
+}

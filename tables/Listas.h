@@ -3,6 +3,8 @@
 // the main window stacks them and a program is written, loaded, merged and
 // checked. The tables belong to their parent window; the registry only
 // refers to them.
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "program/ProgramLines.h"
@@ -25,3 +27,8 @@ void SetAllModified(bool flag);
 void ValidateAll();
 // Every table's lines in order; label lines ("X...") left out when asked.
 ProgramLines CollectProgramLines(bool excludeLabels);
+// The bytes of a program file holding CollectProgramLines(false), in parts:
+// each table's text, then the CR of the empty line that ends the file.
+// Together they are JoinProgramText of those lines; the parts stay valid
+// until a table changes.
+std::vector<std::string_view> CollectProgramText();

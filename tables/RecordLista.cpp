@@ -1,10 +1,14 @@
 #include "tables/RecordLista.h"
 
+#include <algorithm>
 #include <map>
 
 #include "app/MessageDialog.h"
 #include "program/CellChecker.h"
+#include "program/CellRules.h"
+#include "program/ProgramFile.h"
 #include "program/WxText.h"
+#include "tables/ListaGridTable.h"
 
 namespace {
 
@@ -93,6 +97,7 @@ void RecordLista::LoadFromProgram(const ProgramLines& lines) {
     kind.Load(lines, rows, messages);
     WriteRows(rows);
     Relayout();
+    PrepareToSave();
     ShowMessages(messages);
 }
 
@@ -103,32 +108,113 @@ void RecordLista::MergeFromProgram(const ProgramLines& lines) {
     kind.Merge(lines, rows, messages);
     WriteRows(rows);
     Relayout();
+    PrepareToSave();
     ShowMessages(messages);
 }
 
-ProgramLines RecordLista::SaveToProgram() { return kind.Save(ReadRows()); }
+ProgramLines RecordLista::SaveToProgram() {
+    CurrentRows();
+    if (text.linesVersion != text.version) {
+        text.lines = kind.Save(text.rows);
+        text.linesVersion = text.version;
+    }
+    return text.lines;
+}
+
+const std::string& RecordLista::ProgramText() {
+    CurrentRows();
+    if (text.fileTextVersion != text.version) {
+        text.fileText.clear();
+        AppendProgramLinesText(SaveToProgram(), text.fileText);
+        text.fileTextVersion = text.version;
+    }
+    return text.fileText;
+}
+
+void RecordLista::RowsChanged() const {
+    text.checked = false;
+    ++text.version;
+}
 
 bool RecordLista::Validate() {
     // The check must see what the user typed last, as saving will.
     grid->SaveEditControlValue();
-    CellChecker checker(*grid, FromWx(GetTitle()));
-    for (const CellCheck& check : kind.Checks(ReadRows())) checker.Check(check);
+    CurrentRows();
+    if (text.checked) return true;
+    for (const CellCheck& check : kind.Checks(text.rows)) {
+        if (Passes(check)) continue;
+        // The checker reads the cell again, puts the cursor on it and throws.
+        CellChecker checker(*grid, FromWx(GetTitle()));
+        checker.Check(check);
+    }
+    text.checked = true;
     return true;
 }
 
-Rows RecordLista::ReadRows() const {
-    Rows rows;
-    const int rowCount = grid->GetNumberRows();
-    const int columnCount = static_cast<int>(columns.size());
-    rows.reserve(rowCount);
-    for (int row = 0; row < rowCount; ++row) {
-        Row fields;
-        fields.reserve(columnCount + kind.HiddenFields());
-        for (int col = 0; col < columnCount; ++col) fields.push_back(FromWx(grid->GetCellValue(row, col)));
-        ReadHiddenFields(row, fields);
-        rows.push_back(std::move(fields));
+void RecordLista::PrepareToSave() {
+    CurrentRows();
+    if (!text.checked) {
+        for (const CellCheck& check : kind.Checks(text.rows)) {
+            if (!Passes(check)) return;
+        }
+        text.checked = true;
     }
-    return rows;
+    ProgramText();
+}
+
+bool RecordLista::Passes(const CellCheck& check) const {
+    const size_t row = static_cast<size_t>(check.row);
+    const size_t col = static_cast<size_t>(check.col);
+    if (check.row < 0 || check.col < 0 || row >= text.rows.size() || col >= columns.size() || col >= 32)
+        return false;   // the checker itself decides
+    const bool lossy = (text.lossy[row] >> col) & 1u;
+    if (lossy && (check.rule == CellRule::None || check.rule == CellRule::NoSpaces)) return false;
+    return !BrokenRule(check.rule, text.rows[row][col], check.choices);
+}
+
+Rows RecordLista::ReadRows() const { return CurrentRows(); }
+
+const Rows& RecordLista::CurrentRows() const {
+    const ListaGridTable& cells = GridTable();
+    const size_t rowCount = static_cast<size_t>(grid->GetNumberRows());
+    const size_t columnCount = columns.size();
+    if (text.rows.size() != rowCount) RowsChanged();
+    text.rows.resize(rowCount);
+    text.stamps.resize(rowCount, 0);
+    text.lossy.resize(rowCount, 0);
+    for (size_t row = 0; row < rowCount; ++row) {
+        const int r = static_cast<int>(row);
+        if (text.stamps[row] == cells.RowStamp(r)) continue;
+        Row& fields = text.rows[row];
+        fields.resize(std::max(fields.size(), columnCount));
+        std::uint32_t lossy = 0;
+        for (size_t col = 0; col < columnCount; ++col) {
+            bool unencodable = false;
+            fields[col] = FromWx(grid->GetCellValue(r, static_cast<int>(col)), &unencodable);
+            if (unencodable && col < 32) lossy |= 1u << col;
+        }
+        text.lossy[row] = lossy;
+        text.stamps[row] = cells.RowStamp(r);
+        RowsChanged();
+    }
+    // Fields kept beside the grid change without the grid knowing: they are
+    // taken afresh every time.
+    Row extra;
+    for (size_t row = 0; row < rowCount; ++row) {
+        extra.clear();
+        ReadHiddenFields(static_cast<int>(row), extra);
+        Row& fields = text.rows[row];
+        if (fields.size() != columnCount + extra.size()) {
+            fields.resize(columnCount + extra.size());
+            RowsChanged();
+        }
+        for (size_t k = 0; k < extra.size(); ++k) {
+            if (fields[columnCount + k] == extra[k]) continue;
+            fields[columnCount + k] = std::move(extra[k]);
+            RowsChanged();
+        }
+    }
+    return text.rows;
 }
 
 void RecordLista::ReadHiddenFields(int, Row& fields) const {

@@ -2,6 +2,7 @@
 // A table editor driven by the window-free syntax of one record kind: the
 // columns, caption, colour, fixed rows, loading, saving and checks all come
 // from the RecordKind; this class only moves text between the grid and it.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,16 @@ public:
     void LoadFromProgram(const ProgramLines& lines) override;
     void MergeFromProgram(const ProgramLines& lines) override;
     ProgramLines SaveToProgram() override;
+    const std::string& ProgramText() override;
     bool Validate() override;
 
     const RecordKind& Kind() const { return kind; }
 
     // The grid's rows as the record kind sees them, hidden fields included.
     Rows ReadRows() const;
+    // The same rows, kept between calls: only rows whose cells changed are
+    // read from the grid again. Valid until the table next changes.
+    const Rows& CurrentRows() const;
 
 protected:
     // Tables that keep data beside the grid (one entry per row, in row order)
@@ -44,6 +49,32 @@ protected:
     static void ShowMessages(const Messages& messages);
 
 private:
+    // The rows as program text, each with the stamp of the grid row it was
+    // read from and which of its cells held characters the code page cannot
+    // hold; `checked` while every row passed the table's checks as it is,
+    // `version` changes with any change of the rows, and `lines` and
+    // `fileText` are the table's program lines, and their bytes in a program
+    // file, as of their versions.
+    struct RowsAsText {
+        Rows rows;
+        std::vector<std::uint64_t> stamps;
+        std::vector<std::uint32_t> lossy;
+        bool checked = false;
+        std::uint64_t version = 1;
+        ProgramLines lines;
+        std::uint64_t linesVersion = 0;
+        std::string fileText;
+        std::uint64_t fileTextVersion = 0;
+    };
+    void RowsChanged() const;
+
+    // Whether the cell passes its check, judged on the rows as text.
+    bool Passes(const CellCheck& check) const;
+    // Checks every row without telling anyone and makes the table's text,
+    // so that a program loaded whole is saved at the cost of writing it.
+    void PrepareToSave();
+
     const RecordKind& kind;
     std::vector<ColumnSpec> columns;
+    mutable RowsAsText text;
 };
