@@ -29,19 +29,19 @@ const std::vector<std::vector<wxString>>& ChoiceTexts(const RecordKind& kind) {
 
 std::vector<ColumnSpec> ColumnSpecs(const RecordKind& kind) {
     const std::vector<std::vector<wxString>>& choiceTexts = ChoiceTexts(kind);
-    std::vector<ColumnSpec> specs;
+    std::vector<ColumnSpec> declared;
     const std::vector<ColumnDef> defs = kind.Columns();
     for (size_t i = 0; i < defs.size(); ++i) {
-        ColumnSpec spec;
-        spec.kind = defs[i].kind;
-        spec.header = ToWx(defs[i].header);
+        ColumnSpec column;
+        column.kind = defs[i].kind;
+        column.header = ToWx(defs[i].header);
         if (defs[i].kind == ColumnKind::Choice && !choiceTexts[i].empty()) {
-            spec.choiceCount = static_cast<int>(choiceTexts[i].size());
-            spec.choices = choiceTexts[i].data();
+            column.choiceCount = static_cast<int>(choiceTexts[i].size());
+            column.choices = choiceTexts[i].data();
         }
-        specs.push_back(spec);
+        declared.push_back(column);
     }
-    return specs;
+    return declared;
 }
 
 }  // namespace
