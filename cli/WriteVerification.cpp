@@ -3,6 +3,7 @@
 #include <cctype>
 #include <map>
 
+#include "link/ProgramLineForms.h"
 #include "program/TextSplit.h"
 
 namespace {
@@ -12,28 +13,12 @@ bool StartsWith(const std::string& line, char kind)
     return !line.empty() && line[0] == kind;
 }
 
-std::string JoinedWithSingleSpaces(const std::string& line)
-{
-    std::string joined;
-    for (const std::string& piece : SplitAtSpaces(line)) {
-        if (!joined.empty())
-            joined += ' ';
-        joined += piece;
-    }
-    return joined;
-}
-
-bool IsWirelessSwitch(const std::string& line)
-{
-    return StartsWith(line, 'R') && line.find("HABILITADO") != std::string::npos;
-}
-
 // "C3 aa55..." as a read gives it back, or "" for a code that reads as empty.
 std::string RawIrAsRead(const std::string& line)
 {
     const std::vector<std::string> pieces = SplitAtSpaces(line.substr(1));
     if (pieces.size() != 2)
-        return JoinedWithSingleSpaces(line);
+        return NormalisedReadLine(line);
     std::string code = pieces[1];
     for (char& c : code)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -51,18 +36,16 @@ ProgramLines ExpectedReadBack(const ProgramLines& written)
     std::size_t switchPosition = std::string::npos;
     for (const std::string& line : written) {
         std::string asRead;
-        if (IsWirelessSwitch(line)) {
-            enableWifi = line.find_first_of("Yy") != std::string::npos;
+        if (IsWirelessSwitchLine(line)) {
+            enableWifi = EnablesWireless(line);
             if (switchPosition == std::string::npos)
                 switchPosition = expected.size();
             continue;
         }
         if (StartsWith(line, 'C'))
             asRead = RawIrAsRead(line);
-        else if (StartsWith(line, 'S') || StartsWith(line, 'R'))
-            asRead = line;
         else
-            asRead = JoinedWithSingleSpaces(line);
+            asRead = NormalisedReadLine(line);
         if (!asRead.empty())
             expected.push_back(asRead);
     }

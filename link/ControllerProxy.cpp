@@ -5,6 +5,7 @@
 
 #include "link/LinkSettings.h"
 #include "link/MvcpLink.h"
+#include "link/ProgramLineForms.h"
 #include "link/RawIrCode.h"
 #include "link/SerialPort.h"
 #include "program/TextSplit.h"
@@ -49,21 +50,6 @@ void CommandDroppingReply(MvcpLink& link, const std::string& command)
 bool IsBlockEmpty(const std::vector<unsigned char>& block)
 {
     return block.empty() || block[0] == 0xFF;
-}
-
-// A read line as the tables expect it: single spaces between fields, except
-// serial commands and remote parameters, whose free text keeps its spaces.
-std::string NormalisedReadLine(const std::string& line)
-{
-    if (StartsWith(line, 'S') || StartsWith(line, 'R'))
-        return line;
-    std::string joined;
-    for (const std::string& piece : SplitAtSpaces(line)) {
-        if (!joined.empty())
-            joined += ' ';
-        joined += piece;
-    }
-    return joined;
 }
 
 // A serial port failure after the link is open (the controller fell silent or
@@ -128,8 +114,8 @@ int ControllerProxy::WriteProgram(const ProgramLines& lines)
             auto notice = Feedback().ShowBusy(line.substr(0, kNoticeLength));
             if (StartsWith(line, 'C')) {
                 SendRawIrLine(link, line);
-            } else if (StartsWith(line, 'R') && line.find("HABILITADO") != std::string::npos) {
-                enableWifi = line.find_first_of("Yy") != std::string::npos;
+            } else if (IsWirelessSwitchLine(line)) {
+                enableWifi = EnablesWireless(line);
             } else {
                 CommandDroppingReply(link, line);
             }
