@@ -1,6 +1,7 @@
 #include "tables/RecordLista.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "app/MessageDialog.h"
@@ -92,20 +93,18 @@ void RecordLista::ClearRows() {
 }
 
 void RecordLista::LoadFromProgram(const ProgramLines& lines) {
-    Rows rows = ReadRows();
-    Messages messages;
-    kind.Load(lines, rows, messages);
-    WriteRows(rows);
-    Relayout();
-    PrepareToSave();
-    ShowMessages(messages);
+    ReadIntoRows([&](Rows& rows, Messages& messages) { kind.Load(lines, rows, messages); });
 }
 
 void RecordLista::MergeFromProgram(const ProgramLines& lines) {
     if (!kind.TakesMerge()) return;
+    ReadIntoRows([&](Rows& rows, Messages& messages) { kind.Merge(lines, rows, messages); });
+}
+
+void RecordLista::ReadIntoRows(const std::function<void(Rows&, Messages&)>& read) {
     Rows rows = ReadRows();
     Messages messages;
-    kind.Merge(lines, rows, messages);
+    read(rows, messages);
     WriteRows(rows);
     Relayout();
     PrepareToSave();

@@ -3,6 +3,7 @@
 // columns, caption, colour, fixed rows, loading, saving and checks all come
 // from the RecordKind; this class only moves text between the grid and it.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ protected:
     // Makes the grid hold these rows: the cells of existing rows are set, new
     // rows appended, surplus rows deleted.
     void WriteRows(const Rows& rows);
+
+    // Loading and merging: the kind reads lines into the grid's rows, the
+    // grid takes the result, then the messages are shown.
+    void ReadIntoRows(const std::function<void(Rows&, Messages&)>& read);
 
     // Shows the messages of a load or merge, one dialog each.
     static void ShowMessages(const Messages& messages);
